@@ -1,0 +1,15 @@
+# g++ -m32: the plug-in as a shared object with the Win32 stand-in, for fast tests.
+set(CMAKE_C_FLAGS_INIT "-m32")
+set(CMAKE_CXX_FLAGS_INIT "-m32")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-m32")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-m32")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-m32")
+set(CMAKE_LIBRARY_ARCHITECTURE i386-linux-gnu)
+
+option(PM_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(PM_SANITIZE)
+  string(APPEND CMAKE_C_FLAGS_INIT " -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer")
+  string(APPEND CMAKE_CXX_FLAGS_INIT " -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer")
+  string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -fsanitize=address,undefined")
+  string(APPEND CMAKE_SHARED_LINKER_FLAGS_INIT " -fsanitize=address,undefined")
+endif()

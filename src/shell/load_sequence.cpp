@@ -1,0 +1,16 @@
+// The load order: host binding, then completing the static data that needs the host, then the
+// identity. Nothing of the plug-in runs before the binding (no dynamic static initialisers).
+#include "shell/load_sequence.h"
+
+#include "host/binding_table.h"
+#include "shell/identity.h"
+
+namespace shell {
+
+void RunLoadSequence(HMODULE module) {
+  BindAllHostServices();
+  // The report's column table is completed here, once it can call the host.
+  OnProcessAttach(module);
+}
+
+}  // namespace shell
