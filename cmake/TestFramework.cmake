@@ -7,8 +7,6 @@ if(WIN32)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
   set_directory_properties(PROPERTIES COMPILE_OPTIONS "${pm_saved_options}")
-  add_library(GTest::gtest_main ALIAS gtest_main)
-  add_library(GTest::gmock ALIAS gmock)
 
   # One wineserver for the whole run.
   add_test(NAME wine-start COMMAND ${PROJECT_SOURCE_DIR}/cmake/wine.sh start ${CMAKE_BINARY_DIR})

@@ -14,7 +14,7 @@ setup_env() {
   export TMPDIR="$root/wine-tmp"
   export WINEDEBUG="${WINEDEBUG:--all,err+module}"
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  mkdir -p "$HOME" "$TMPDIR"
+  mkdir -p "$HOME" "$TMPDIR" "$WINEPREFIX"
 }
 
 # The build folder is the nearest ancestor of the program that holds CMakeCache.txt.
@@ -35,7 +35,7 @@ case "$command" in
   start)
     setup_env "$1"
     # Detached from every pipe: a server holding ctest's output open would hang the run.
-    wineserver -p </dev/null >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 || true  # already running is fine
     wine wineboot </dev/null >/dev/null 2>&1
     ;;
   stop)
