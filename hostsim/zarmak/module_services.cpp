@@ -14,7 +14,9 @@ PM_SIM_EXPORT int32_t ZARMAK_ordinal_30006(int32_t code, int32_t mask) {
   return Host().featureAnswer;
 }
 
-int32_t ZARMAK_ordinal_30018(HMODULE module, char* buffer, int32_t size) { return Recorded(30018, module, buffer, size); }
+int32_t ZARMAK_ordinal_30018(HMODULE module, char* buffer, int32_t size) {
+  return Recorded(30018, module, buffer, size);
+}
 int32_t ZARMAK_ordinal_51594() { return Recorded(51594); }
 TableDescriptor* ZARMAK_ordinal_52256(int32_t table) {
   Record(52256, table);

@@ -18,7 +18,8 @@ int32_t ZARMAK_ordinal_52092(int32_t table, char* buffer, TableDescriptor* descr
 int32_t ZARMAK_ordinal_52518(int16_t* hostFlag, uint32_t cardRef1, uint32_t cardRef2) {
   return Recorded(52518, hostFlag, cardRef1, cardRef2);
 }
-int32_t ZARMAK_ordinal_52286(int32_t arg1, int32_t recordNo, TableDescriptor* descriptor, int32_t arg4, uint32_t selector) {
+int32_t ZARMAK_ordinal_52286(int32_t arg1, int32_t recordNo, TableDescriptor* descriptor, int32_t arg4,
+                             uint32_t selector) {
   return Recorded(52286, arg1, recordNo, descriptor, arg4, selector);
 }
 
@@ -50,8 +51,8 @@ int32_t ZARMAK_ordinal_52288(int32_t* cursor, TableDescriptor* descriptor, int32
 int32_t ZARMAK_ordinal_52204(TableDescriptor* descriptor, int32_t arg2, int32_t arg3, int32_t arg4) {
   return Recorded(52204, descriptor, arg2, arg3, arg4);
 }
-int32_t ZARMAK_ordinal_52299(int32_t listHandle, int32_t arg2, TableDescriptor* descriptor, int32_t* cursor, int32_t arg5,
-                         int32_t arg6) {
+int32_t ZARMAK_ordinal_52299(int32_t listHandle, int32_t arg2, TableDescriptor* descriptor, int32_t* cursor,
+                             int32_t arg5, int32_t arg6) {
   return Recorded(52299, listHandle, arg2, descriptor, cursor, arg5, arg6);
 }
 

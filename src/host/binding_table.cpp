@@ -50,7 +50,8 @@ void RecordMissingOrdinal(uint16_t ordinal) {
 }
 
 int CompareOrdinalsDescending(const void* first, const void* second) {
-  return static_cast<int>(*static_cast<const uint16_t*>(second)) - static_cast<int>(*static_cast<const uint16_t*>(first));
+  return static_cast<int>(*static_cast<const uint16_t*>(second)) -
+         static_cast<int>(*static_cast<const uint16_t*>(first));
 }
 
 void BindAllHostServices() {

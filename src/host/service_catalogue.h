@@ -22,8 +22,7 @@ struct ServiceEntry {
 };
 
 #define PM_CATALOGUE_FREE(ordinal, result, parameters) ServiceEntry{ordinal, ServiceKind::Free, HostClass::None, 0},
-#define PM_CATALOGUE_METHOD(ordinal, result, parameters) \
-  ServiceEntry{ordinal, ServiceKind::Method, HostClass::None, 0},
+#define PM_CATALOGUE_METHOD(ordinal, result, parameters) ServiceEntry{ordinal, ServiceKind::Method, HostClass::None, 0},
 #define PM_CATALOGUE_VIRTUAL(ordinal, owner, position) \
   ServiceEntry{ordinal, ServiceKind::Virtual, HostClass::owner, position},
 #define PM_CATALOGUE_OPAQUE(ordinal) ServiceEntry{ordinal, ServiceKind::Opaque, HostClass::None, 0},

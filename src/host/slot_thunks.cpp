@@ -46,33 +46,36 @@ PM_THUNK_HELPER const void* pm_bind_slot_for_call(uint32_t index) {
 
 PM_THUNK_HELPER const void* pm_target_of_slot(uint32_t index) { return TargetOfSlot(index); }
 
-#define PM_THUNK_FAMILY(family, helper)         \
-  PM_GLOBAL(family)                             \
-  ".balign 16\n" PM_SYMBOL(family) ":\n"        \
-  ".set pm_index, 0\n"                          \
-  ".rept " PM_STRINGIFY(PM_HOST_SERVICE_COUNT) "\n" \
-  "  pushl $pm_index\n"                         \
-  "  jmp " #family "_common\n"                  \
-  "  .balign 16, 0xCC\n"                        \
-  "  .set pm_index, pm_index + 1\n"             \
-  ".endr\n" #family "_common:\n"                \
-  "  pushl %eax\n"                              \
-  "  pushl %ecx\n"                              \
-  "  pushl %edx\n"                              \
-  "  pushl 12(%esp)\n"                          \
-  "  call " PM_SYMBOL(helper) "\n"              \
-  "  addl $4, %esp\n"                           \
-  "  movl %eax, 12(%esp)\n"                     \
-  "  popl %edx\n"                               \
-  "  popl %ecx\n"                               \
-  "  popl %eax\n"                               \
+// clang-format off
+#define PM_THUNK_FAMILY(family, helper)                 \
+  PM_GLOBAL(family)                                     \
+  ".balign 16\n" PM_SYMBOL(family) ":\n"                \
+  ".set pm_index, 0\n"                                  \
+  ".rept " PM_STRINGIFY(PM_HOST_SERVICE_COUNT) "\n"     \
+  "  pushl $pm_index\n"                                 \
+  "  jmp " #family "_common\n"                          \
+  "  .balign 16, 0xCC\n"                                \
+  "  .set pm_index, pm_index + 1\n"                     \
+  ".endr\n"                                             \
+  #family "_common:\n"                                  \
+  "  pushl %eax\n"                                      \
+  "  pushl %ecx\n"                                      \
+  "  pushl %edx\n"                                      \
+  "  pushl 12(%esp)\n"                                  \
+  "  call " PM_SYMBOL(helper) "\n"                      \
+  "  addl $4, %esp\n"                                   \
+  "  movl %eax, 12(%esp)\n"                             \
+  "  popl %edx\n"                                       \
+  "  popl %ecx\n"                                       \
+  "  popl %eax\n"                                       \
   "  ret\n"
 
-asm(".text\n"  //
-    PM_THUNK_FAMILY(pm_binder_thunks, pm_bind_slot_for_call)  //
-    PM_THUNK_FAMILY(pm_forward_thunks, pm_target_of_slot)     //
-    PM_GLOBAL(pm_return_zero)                                 //
+asm(".text\n"
+    PM_THUNK_FAMILY(pm_binder_thunks, pm_bind_slot_for_call)
+    PM_THUNK_FAMILY(pm_forward_thunks, pm_target_of_slot)
+    PM_GLOBAL(pm_return_zero)
     PM_SYMBOL(pm_return_zero) ":\n"
     "  xorl %eax, %eax\n"
     "  xorl %edx, %edx\n"
     "  ret\n");
+// clang-format on

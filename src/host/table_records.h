@@ -9,14 +9,12 @@
 struct TableDescriptor;
 
 // A table procedure: eleven 32-bit arguments. Positions the plug-in only passes on are raw words.
-using TableProc = int32_t(PM_HOST_CALL*)(int32_t event, uint32_t arg2, int32_t* recordCountPtr,
-                                         uint32_t* rowPointers, uint32_t arg5, TableDescriptor* tableDesc,
-                                         uint32_t arg7, uint32_t selector, uint32_t arg9, uint32_t eventArg,
-                                         int16_t* hostFlag);
+using TableProc = int32_t(PM_HOST_CALL*)(int32_t event, uint32_t arg2, int32_t* recordCountPtr, uint32_t* rowPointers,
+                                         uint32_t arg5, TableDescriptor* tableDesc, uint32_t arg7, uint32_t selector,
+                                         uint32_t arg9, uint32_t eventArg, int16_t* hostFlag);
 
 // The host's global procedure: request code, descriptor out-pointer, target for 52311, extra word.
-using GlobalProc = int32_t(PM_HOST_CALL*)(int32_t code, TableDescriptor** descriptorOut, void* target,
-                                          uint32_t extra);
+using GlobalProc = int32_t(PM_HOST_CALL*)(int32_t code, TableDescriptor** descriptorOut, void* target, uint32_t extra);
 
 #pragma pack(push, 1)
 

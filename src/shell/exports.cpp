@@ -6,7 +6,8 @@
 #define PM_ORDINAL_EXPORT(ordinal, function)
 #else
 #define PM_ORDINAL_EXPORT(ordinal, function) \
-  extern "C" __attribute__((alias(#function), visibility("default"))) decltype(function) PrzeplywMagazynu_ordinal_##ordinal;
+  extern "C"                                 \
+      __attribute__((alias(#function), visibility("default"))) decltype(function) PrzeplywMagazynu_ordinal_##ordinal;
 #endif
 
 extern "C" {

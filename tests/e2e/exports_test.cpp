@@ -8,7 +8,6 @@
 
 namespace {
 
-
 TEST(ShippedExports, OnlyTheFourOrdinalsAndNoNames) {
   hostsim::HostSession session({hostsim::kFullHost, hostsim::PluginBuild::Shipped});
   for (uint16_t ordinal = 30000; ordinal <= 30011; ++ordinal) {

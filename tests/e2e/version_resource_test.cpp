@@ -63,7 +63,8 @@ TEST(VersionRecord, TranslationsNamePolishAndEnglish) {
   ASSERT_FALSE(record.empty());
   WORD* translations = nullptr;
   UINT length = 0;
-  ASSERT_TRUE(VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length));
+  ASSERT_TRUE(
+      VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length));
   ASSERT_EQ(length, 8u);
   EXPECT_EQ(std::vector<WORD>(translations, translations + 4), (std::vector<WORD>{0x0415, 0x04B0, 0x0409, 0x04E4}));
 }

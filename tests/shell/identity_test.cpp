@@ -58,7 +58,8 @@ TEST(Identity, TheLoadNotesTheModuleAsTheSystemLoadedIt) {
 #else
   EXPECT_STREQ(*plugin->moduleFileName, "PrzeplywMagazynu.so");
 #endif
-  EXPECT_EQ(*plugin->moduleFileName, plugin->modulePath + plugin.session().PluginPath().size() - std::strlen(*plugin->moduleFileName));
+  EXPECT_EQ(*plugin->moduleFileName,
+            plugin->modulePath + plugin.session().PluginPath().size() - std::strlen(*plugin->moduleFileName));
 }
 
 TEST(Identity, FeatureQueryIsExport30006OfTheLoadedZarmak) {

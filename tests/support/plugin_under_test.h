@@ -10,8 +10,7 @@ class PluginUnderTest {
  public:
   explicit PluginUnderTest(const char* hostModule = hostsim::kFullHost)
       : session_(hostsim::SessionOptions{hostModule, hostsim::PluginBuild::Testable}) {
-    const auto accessor =
-        ExportAs<PluginInternalsAccessor>(GetProcAddress(session_.Plugin(), kPluginInternalsExport));
+    const auto accessor = ExportAs<PluginInternalsAccessor>(GetProcAddress(session_.Plugin(), kPluginInternalsExport));
     if (accessor == nullptr) ADD_FAILURE() << "the testable plug-in lacks " << kPluginInternalsExport;
     internals_ = accessor != nullptr ? accessor() : nullptr;
   }

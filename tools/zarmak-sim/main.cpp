@@ -47,8 +47,8 @@ void PrintIdentity(const PluginInternals& plugin, const hostsim::HostSession& se
   const bool queryIsHosts = *plugin.featureQuery != nullptr &&
                             *plugin.featureQuery == ExportAs<shell::FeatureQueryFn>(session.HostExport(30006));
   std::printf("  feature query    %s\n", *plugin.featureQuery == nullptr ? "none (no ZARMAK with export 30006)"
-                                       : queryIsHosts                   ? "ZARMAK export 30006"
-                                                                        : "unexpected address");
+                                         : queryIsHosts                  ? "ZARMAK export 30006"
+                                                                         : "unexpected address");
 }
 
 void PrintBinding(const PluginInternals& plugin) {
