@@ -1,6 +1,8 @@
 // The named export of the testable build.
 #include "testing/plugin_internals.h"
 
+#include "host/slot_thunks.h"
+
 #ifdef _WIN32
 #define PM_NAMED_EXPORT __declspec(dllexport)
 #else
@@ -10,9 +12,19 @@
 namespace {
 
 const PluginInternals internals = {
-    &hostBindings,          &MissingOrdinals,           &host::kGxRpcCtxForwarding, &host::kWDialogBaseForwarding,
-    &BindHostService,       &CompareOrdinalsDescending, &shell::ModuleHandle,       shell::ModulePath,
-    &shell::ModuleFileName, &shell::FeatureQuery,       &shell::WritePluginName,    &shell::FileNameFromPath,
+    &hostBindings,
+    &MissingOrdinals,
+    &host::kGxRpcCtxForwarding,
+    &host::kWDialogBaseForwarding,
+    pm_binder_thunks,
+    &BindHostService,
+    &CompareOrdinalsDescending,
+    &shell::ModuleHandle,
+    shell::ModulePath,
+    &shell::ModuleFileName,
+    &shell::FeatureQuery,
+    &shell::WritePluginName,
+    &shell::FileNameFromPath,
     &shell::FindLastChar,
 };
 

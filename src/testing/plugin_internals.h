@@ -12,6 +12,7 @@ struct PluginInternals {
   MissingOrdinalList* missingOrdinals;
   const host::VirtualTable<host::kGxRpcCtxTableSize>* gxRpcCtxForwarding;
   const host::VirtualTable<host::kWDialogBaseTableSize>* wDialogBaseForwarding;
+  const unsigned char (*binderThunks)[16];  // the initial content of each slot
   const void* (*bindHostService)(LPCSTR request, HostSlot* slot);
   int (*compareOrdinalsDescending)(const void* first, const void* second);
 

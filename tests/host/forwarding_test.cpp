@@ -68,4 +68,32 @@ TEST(Forwarding, AnEntryWhoseSlotIsEmptyCallsNothingAndAnswersZero) {
   EXPECT_TRUE(hostsim::Host().log.Calls().empty());
 }
 
+// A slot put back to its initial binder binds itself on the first call and then continues into
+// the host method with the call intact.
+TEST(Forwarding, AnUnboundSlotBindsOnItsFirstCall) {
+  PluginUnderTest plugin;
+  const int index = host::SlotIndexOf(21258);  // GxRpcCtx entry 1
+  plugin->bindings->slots[index] = plugin->binderThunks[index];
+  ObjectWithTable object{plugin->gxRpcCtxForwarding->entries};
+  hostsim::Host().log.Clear();
+  EXPECT_EQ(hostsim::CallVirtual(&object, 1, 7, -7), 21258);
+  EXPECT_EQ(plugin->bindings->slots[index], reinterpret_cast<const void*>(plugin.session().HostExport(21258)));
+  ASSERT_EQ(hostsim::Host().log.Calls().size(), 1u);
+  EXPECT_EQ(hostsim::Host().log.Calls()[0].words[0], static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&object)));
+  EXPECT_EQ(plugin->missingOrdinals->count, 0);
+}
+
+TEST(Forwarding, AnUnboundSlotOfAMissingServiceBindsToNothing) {
+  PluginUnderTest plugin(hostsim::kHostLackingTen);  // lacks 21258
+  const int index = host::SlotIndexOf(21258);
+  plugin->bindings->slots[index] = plugin->binderThunks[index];
+  ObjectWithTable object{plugin->gxRpcCtxForwarding->entries};
+  using MethodWithoutStackArguments = int32_t(PM_MEMBER_CALL*)(void* self);
+  hostsim::Host().log.Clear();
+  EXPECT_EQ(reinterpret_cast<MethodWithoutStackArguments>(object.table[1])(&object), 0);
+  EXPECT_EQ(plugin->bindings->slots[index], nullptr);
+  EXPECT_EQ(plugin->missingOrdinals->count, 11);
+  EXPECT_TRUE(hostsim::Host().log.Calls().empty());
+}
+
 }  // namespace
