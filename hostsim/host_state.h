@@ -6,6 +6,7 @@
 
 #include "host/table_records.h"
 #include "hostsim/api.h"
+#include "hostsim/report_period.h"
 
 struct GxRpcCtx;
 
@@ -32,6 +33,9 @@ struct HOSTSIM_API HostState {
   int32_t featureAnswer = 0;  // what the feature query (export 30006) answers
   GxRpcCtx* contextChainHead = nullptr;
   GlobalProc globalProcedure = nullptr;
+  const uint8_t* handedFormBlock = nullptr;     // what the plug-in gave 34504
+  TableDescriptor* handedDescriptor = nullptr;  // what the plug-in gave 34199
+  ReportPeriod period;
 };
 
 // The one host of the process; every session starts it afresh.

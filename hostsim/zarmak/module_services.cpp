@@ -23,8 +23,14 @@ TableDescriptor* ZARMAK_ordinal_52256(int32_t table) {
   return nullptr;
 }
 
-int32_t ZARMAK_ordinal_34504(const void* formBlock) { return Recorded(34504, formBlock); }
-int32_t ZARMAK_ordinal_34199(TableDescriptor* descriptor, int32_t zero) { return Recorded(34199, descriptor, zero); }
+int32_t ZARMAK_ordinal_34504(const void* formBlock) {
+  Host().handedFormBlock = static_cast<const uint8_t*>(formBlock);
+  return Recorded(34504, formBlock);
+}
+int32_t ZARMAK_ordinal_34199(TableDescriptor* descriptor, int32_t zero) {
+  Host().handedDescriptor = descriptor;
+  return Recorded(34199, descriptor, zero);
+}
 GlobalProc* ZARMAK_ordinal_34200() {
   Record(34200);
   return &Host().globalProcedure;

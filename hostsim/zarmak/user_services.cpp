@@ -17,9 +17,6 @@ int32_t ZARMAK_ordinal_52028(const char* title, const char* text, int32_t kind) 
   return Recorded(52028, title, text, kind);
 }
 int32_t ZARMAK_ordinal_52030(const char* text) { return Recorded(52030, text); }
-int32_t ZARMAK_ordinal_52462(int32_t which, int32_t kind, void* record, int32_t size) {
-  return Recorded(52462, which, kind, record, size);
-}
 int32_t ZARMAK_ordinal_41399(const char* file, int32_t mode, const char* section, const char* key, const char* format,
                              va_list values) {
   return Recorded(41399, file, mode, section, key, format, values);
@@ -33,9 +30,6 @@ void* ZARMAK_ordinal_21284(int32_t size) {
 void ZARMAK_ordinal_21287(void* block) { Record(21287, block); }
 void ZARMAK_ordinal_34704(int32_t code) { Record(34704, code); }
 
-int32_t ZARMAK_ordinal_32008(char* destination, const void* storedDate) {
-  return Recorded(32008, destination, storedDate);
-}
 int32_t ZARMAK_ordinal_33904(const char* text) { return Recorded(33904, text); }
 int32_t ZARMAK_ordinal_52156(char* buffer) { return Recorded(52156, buffer); }
 int32_t ZARMAK_ordinal_52161(char* destination, const char* source, int32_t maxChars) {
