@@ -21,6 +21,9 @@ struct HostList {
 
 namespace hostsim {
 
+// The table's text that 51425 fills in and that the view and the report list are given.
+inline constexpr char kReportTableText[] = "TABELA 4111";
+
 class HOSTSIM_API ReportList {
  public:
   static constexpr int32_t kTable = 4111;
@@ -33,9 +36,6 @@ class HOSTSIM_API ReportList {
 
   TableDescriptor descriptor{};
   bool usable = true;  // what 22566 answers
-
-  // The table's text that 51425 fills in and that the view and the report list are given.
-  static constexpr char kTableText[] = "TABELA 4111";
 
   HostList* MakeObject(void* view, const void* callback);
   void DestroyObject(HostList* object);

@@ -21,7 +21,7 @@ int32_t ZARMAK_ordinal_51425(int32_t table, TableDescriptor** descriptor, char* 
   Record(51425, table, descriptor, buffer, zero);
   if (table != hostsim::ReportList::kTable) return 0;
   *descriptor = &Host().reportList.descriptor;
-  std::memcpy(buffer, hostsim::ReportList::kTableText, sizeof hostsim::ReportList::kTableText);
+  std::memcpy(buffer, hostsim::kReportTableText, sizeof hostsim::kReportTableText);
   return 1;
 }
 int32_t ZARMAK_ordinal_52092(int32_t table, char* buffer, TableDescriptor* descriptor) {

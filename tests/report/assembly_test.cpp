@@ -55,6 +55,8 @@ StockRecord Item(const char* name, int16_t warehouse, int32_t shortage, const ch
 }
 StockRecord NotQualifying(int32_t shortage) { return Item("X", 3, shortage).Cards(0, 1); }
 
+// Rows that agree in warehouse, second card and index have no defined order (the sort is not
+// stable), so the rows of a group carry distinct indexes wherever their order is checked.
 struct AssemblyCase {
   const char* name;
   std::vector<StockRecord> records;
@@ -70,9 +72,9 @@ std::vector<AssemblyCase> AssemblyCases() {
       {"no records", {}, {}, {Sum(0, 0), Total(0)}},
       {"no qualifying record", {NotQualifying(-5), NotQualifying(-6)}, {}, {Sum(0, 0), Total(0)}},
       {"one warehouse: its sum row has no name",
-       {Item("A", 3, -1), Item("B", 3, -2)},
+       {Item("B", 3, -2, "2"), Item("A", 3, -1, "1")},
        {{3, kGlowny}},
-       {Detail("A", 3, -1), Detail("B", 3, -2), Sum(3, -3), Total(-3)}},
+       {Detail("A", 3, -1, "00001"), Detail("B", 3, -2, "00002"), Sum(3, -3), Total(-3)}},
       {"warehouses 3 and 5: the name of 3 closes its group, the last has the dashes",
        {Item("C", 5, -4), Item("A", 3, -1, "1"), NotQualifying(-100), Item("B", 3, -2, "2")},
        {{3, kGlowny}, {5, "Piąty"}},
@@ -245,13 +247,13 @@ TEST_F(AssemblyTest, LoadAnsweringZeroEndsTheWalkAfterItsRecord) {
 }
 
 TEST_F(AssemblyTest, FailedResizeLeavesThatRowOutAndTheReportIsBuiltFromTheRest) {
-  host.stock.records = {Item("A", 1, -1), Item("B", 1, -2), Item("C", 1, -4)};
+  host.stock.records = {Item("A", 1, -1), Item("B", 1, -2, "2"), Item("C", 1, -4, "3")};
   host.memory.FailAllocation(1);
   RunReport();
   EXPECT_EQ(host.errorMessages.size(), 1u);
   ASSERT_EQ(host.reportList.Rows().size(), 4u);
-  EXPECT_EQ(Listed(ListRow(0)), Detail("B", 1, -2));
-  EXPECT_EQ(Listed(ListRow(1)), Detail("C", 1, -4));
+  EXPECT_EQ(Listed(ListRow(0)), Detail("B", 1, -2, "00002"));
+  EXPECT_EQ(Listed(ListRow(1)), Detail("C", 1, -4, "00003"));
   EXPECT_EQ(Listed(ListRow(3)), Total(-6));
 }
 
