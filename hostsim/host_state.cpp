@@ -1,6 +1,7 @@
 // The simulated host's state.
 #include "hostsim/host_state.h"
 
+#include <memory>
 #include <utility>
 
 namespace hostsim {
@@ -17,11 +18,15 @@ std::vector<LoggedCall> CallLog::CallsOf(uint16_t ordinal) const {
   return found;
 }
 
-HostState& Host() {
-  static HostState state;
+namespace {
+std::unique_ptr<HostState>& Instance() {
+  static std::unique_ptr<HostState> state = std::make_unique<HostState>();
   return state;
 }
+}  // namespace
 
-void ResetHost() { Host() = HostState{}; }
+HostState& Host() { return *Instance(); }
+
+void ResetHost() { Instance() = std::make_unique<HostState>(); }
 
 }  // namespace hostsim

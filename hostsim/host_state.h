@@ -2,11 +2,17 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "host/table_records.h"
 #include "hostsim/api.h"
+#include "hostsim/dialog_objects.h"
+#include "hostsim/host_memory.h"
+#include "hostsim/report_list.h"
 #include "hostsim/report_period.h"
+#include "hostsim/stock_table.h"
 
 struct GxRpcCtx;
 
@@ -28,6 +34,14 @@ class HOSTSIM_API CallLog {
   std::vector<LoggedCall> calls_;
 };
 
+// An error message shown with a title (52028).
+struct ErrorMessage {
+  std::string title;  // Mazovia, as the plug-in gave it
+  std::string text;
+  int32_t kind;
+};
+
+// Not copyable: its tables hold addresses of their own buffers.
 struct HOSTSIM_API HostState {
   CallLog log;
   int32_t featureAnswer = 0;  // what the feature query (export 30006) answers
@@ -36,6 +50,13 @@ struct HOSTSIM_API HostState {
   const uint8_t* handedFormBlock = nullptr;     // what the plug-in gave 34504
   TableDescriptor* handedDescriptor = nullptr;  // what the plug-in gave 34199
   ReportPeriod period;
+
+  HostMemory memory;
+  DialogObjects dialogs;
+  StockTable stock;                               // table 127
+  ReportList reportList;                          // table 4111
+  std::map<int16_t, std::string> warehouseNames;  // Mazovia, by warehouse number (52451)
+  std::vector<ErrorMessage> errorMessages;
 };
 
 // The one host of the process; every session starts it afresh.

@@ -20,7 +20,7 @@ int32_t ZARMAK_ordinal_30018(HMODULE module, char* buffer, int32_t size) {
 int32_t ZARMAK_ordinal_51594() { return Recorded(51594); }
 TableDescriptor* ZARMAK_ordinal_52256(int32_t table) {
   Record(52256, table);
-  return nullptr;
+  return table == hostsim::StockTable::kTable ? &Host().stock.descriptor : nullptr;
 }
 
 int32_t ZARMAK_ordinal_34504(const void* formBlock) {

@@ -4,6 +4,7 @@
 
 #include "host/binding_table.h"
 #include "host/virtual_tables.h"
+#include "report/report_object.h"
 #include "shell/identity.h"
 
 struct PluginInternals {
@@ -24,6 +25,19 @@ struct PluginInternals {
   char* (*writePluginName)(char* buffer);
   const char* (*fileNameFromPath)(const char* path);
   const char* (*findLastChar)(const char* text, char character);
+
+  // Report rows and assembly; a report object lives in memory the caller provides.
+  const host::VirtualTable<host::kWDialogBaseTableSize>* reportVirtualTable;
+  void (*constructReport)(void* memory);
+  void (*destroyReport)(CRaportRozchodow* report);
+  CRaportRozchodow* (*newReport)();  // from the plug-in's heap, for the deleting destructor
+  int32_t (*dodajRekord)(CRaportRozchodow* report, const SourceRecord* source, int32_t step);
+  int32_t (*collectRecords)(CRaportRozchodow* report, TableDescriptor* source, uint32_t selector,
+                            const int32_t* recordCount);
+  int32_t (*buildList)(CRaportRozchodow* report);
+  int32_t (*recalcRecord)(ReportRecord* row);
+  int (*compareRecords)(const ReportRecord* first, const ReportRecord* second);
+  int32_t (*addToSum)(ReportRecord* sum, const ReportRecord* row);
 };
 
 inline constexpr char kPluginInternalsExport[] = "pm_test_internals";

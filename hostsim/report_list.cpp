@@ -1,0 +1,41 @@
+// Table 4111's list in the simulated host.
+#include "hostsim/report_list.h"
+
+namespace hostsim {
+namespace {
+constexpr int32_t kFirstHandle = 0x4111;
+}
+
+ReportList::ReportList() {
+  descriptor.tableId = kTable;
+  descriptor.recordSize = static_cast<int16_t>(kRowSize);
+  descriptor.recordBuffer = buffer_.data();
+}
+
+HostList* ReportList::MakeObject(void* view, const void* callback) {
+  const int32_t handle = kFirstHandle + static_cast<int32_t>(objects_.size());
+  return &objects_.emplace_back(HostList{handle, view, callback, true});
+}
+
+void ReportList::DestroyObject(HostList* object) {
+  if (object != nullptr) object->live = false;
+}
+
+size_t ReportList::LiveObjects() const {
+  size_t live = 0;
+  for (const HostList& object : objects_) live += object.live;
+  return live;
+}
+
+void ReportList::AppendFromBuffer(int32_t* cursor) {
+  rows_.push_back(buffer_);
+  *cursor = static_cast<int32_t>(rows_.size()) - 1;
+}
+
+std::vector<uint32_t> ReportList::RowPointers() {
+  std::vector<uint32_t> pointers;
+  for (Row& row : rows_) pointers.push_back(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(row.data())));
+  return pointers;
+}
+
+}  // namespace hostsim
