@@ -6,6 +6,7 @@
 
 #include "host/table_records.h"
 #include "hostsim/api.h"
+#include "hostsim/host_texts.h"
 
 struct GxRpcCtx;
 
@@ -32,6 +33,7 @@ struct HOSTSIM_API HostState {
   int32_t featureAnswer = 0;  // what the feature query (export 30006) answers
   GxRpcCtx* contextChainHead = nullptr;
   GlobalProc globalProcedure = nullptr;
+  HostTexts texts;
 };
 
 // The one host of the process; every session starts it afresh.

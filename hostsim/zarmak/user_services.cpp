@@ -36,7 +36,6 @@ void ZARMAK_ordinal_34704(int32_t code) { Record(34704, code); }
 int32_t ZARMAK_ordinal_32008(char* destination, const void* storedDate) {
   return Recorded(32008, destination, storedDate);
 }
-int32_t ZARMAK_ordinal_33904(const char* text) { return Recorded(33904, text); }
 int32_t ZARMAK_ordinal_52156(char* buffer) { return Recorded(52156, buffer); }
 int32_t ZARMAK_ordinal_52161(char* destination, const char* source, int32_t maxChars) {
   return Recorded(52161, destination, source, maxChars);
