@@ -10,10 +10,23 @@
 namespace {
 
 const PluginInternals internals = {
-    &hostBindings,          &MissingOrdinals,           &host::kGxRpcCtxForwarding, &host::kWDialogBaseForwarding,
-    &BindHostService,       &CompareOrdinalsDescending, &shell::ModuleHandle,       shell::ModulePath,
-    &shell::ModuleFileName, &shell::FeatureQuery,       &shell::WritePluginName,    &shell::FileNameFromPath,
+    &hostBindings,
+    &MissingOrdinals,
+    &host::kGxRpcCtxForwarding,
+    &host::kWDialogBaseForwarding,
+    &BindHostService,
+    &CompareOrdinalsDescending,
+    &shell::ModuleHandle,
+    shell::ModulePath,
+    &shell::ModuleFileName,
+    &shell::FeatureQuery,
+    &shell::WritePluginName,
+    &shell::FileNameFromPath,
     &shell::FindLastChar,
+
+    &report::reportTableDescriptor,
+    &report::reportFormBlock,
+    &report::BuildColumnDefs,
 };
 
 }  // namespace

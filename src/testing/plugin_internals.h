@@ -4,6 +4,8 @@
 
 #include "host/binding_table.h"
 #include "host/virtual_tables.h"
+#include "report/form_templates.h"
+#include "report/report_layout.h"
 #include "shell/identity.h"
 
 struct PluginInternals {
@@ -23,6 +25,11 @@ struct PluginInternals {
   char* (*writePluginName)(char* buffer);
   const char* (*fileNameFromPath)(const char* path);
   const char* (*findLastChar)(const char* text, char character);
+
+  // Report layout
+  TableDescriptor* reportTableDescriptor;
+  const report::ReportFormBlock* reportFormBlock;
+  void (*buildColumnDefs)();
 };
 
 inline constexpr char kPluginInternalsExport[] = "pm_test_internals";
