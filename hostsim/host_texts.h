@@ -9,11 +9,11 @@
 
 namespace hostsim {
 
+// Numbers for registered texts start here, above every text of the host's own.
+inline constexpr int32_t kFirstRegisteredTextNumber = 5001;
+
 class HOSTSIM_API HostTexts {
  public:
-  // Numbers for registered texts start here, above every text of the host's own.
-  static constexpr int32_t kFirstRegisteredNumber = 5001;
-
   HostTexts();
 
   // Keeps a copy of the Mazovia text and returns its new number; the same text twice gets two.
@@ -25,7 +25,7 @@ class HOSTSIM_API HostTexts {
 
  private:
   std::map<int32_t, std::string> texts_;
-  int32_t nextNumber_ = kFirstRegisteredNumber;
+  int32_t nextNumber_ = kFirstRegisteredTextNumber;
 };
 
 }  // namespace hostsim

@@ -13,7 +13,7 @@ TEST(HostTexts, RegisteredTextsAreCopiedUnderNewNumbersBesideTheHostsOwn) {
   const int32_t first = texts.Register(buffer);
   const int32_t second = texts.Register(buffer);  // the same text again
   buffer[0] = 'X';
-  EXPECT_EQ(first, HostTexts::kFirstRegisteredNumber);
+  EXPECT_EQ(first, hostsim::kFirstRegisteredTextNumber);
   EXPECT_EQ(second, first + 1);
   ASSERT_NE(texts.Find(first), nullptr);
   EXPECT_EQ(*texts.Find(first), "Mag.");

@@ -156,7 +156,7 @@ TEST(ReportLayout, ColumnArraysHoldEveryColumnAndTheWordArraysEndInZero) {
 
 TEST(ReportLayout, TheLoadHasTheHostNumberTheEightOwnHeadersInColumnOrder) {
   PluginUnderTest plugin;
-  const std::vector<uint16_t> numbers = NumbersFrom(hostsim::HostTexts::kFirstRegisteredNumber);
+  const std::vector<uint16_t> numbers = NumbersFrom(hostsim::kFirstRegisteredTextNumber);
   EXPECT_EQ(ColumnDefsAfterLoad(plugin), ExpectedColumnDefs(numbers));
 
   const std::vector<hostsim::LoggedCall> registrations = hostsim::Host().log.CallsOf(33904);
