@@ -10,6 +10,7 @@
 #include "hostsim/api.h"
 #include "hostsim/dialog_objects.h"
 #include "hostsim/host_memory.h"
+#include "hostsim/host_texts.h"
 #include "hostsim/report_list.h"
 #include "hostsim/report_period.h"
 #include "hostsim/stock_table.h"
@@ -57,6 +58,7 @@ struct HOSTSIM_API HostState {
   ReportList reportList;                          // table 4111
   std::map<int16_t, std::string> warehouseNames;  // Mazovia, by warehouse number (52451)
   std::vector<ErrorMessage> errorMessages;
+  HostTexts texts;
 };
 
 // The one host of the process; every session starts it afresh.

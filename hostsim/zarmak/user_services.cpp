@@ -23,6 +23,4 @@ int32_t ZARMAK_ordinal_41399(const char* file, int32_t mode, const char* section
   return Recorded(41399, file, mode, section, key, format, values);
 }
 
-int32_t ZARMAK_ordinal_33904(const char* text) { return Recorded(33904, text); }
-
 }  // extern "C"

@@ -3,6 +3,7 @@
 #include "shell/load_sequence.h"
 
 #include "host/binding_table.h"
+#include "report/report_layout.h"
 #include "shell/identity.h"
 
 namespace shell {
@@ -10,6 +11,7 @@ namespace shell {
 void RunLoadSequence(HMODULE module) {
   BindAllHostServices();
   // The report's column table is completed here, once it can call the host.
+  report::BuildColumnDefs();
   OnProcessAttach(module);
 }
 

@@ -53,6 +53,10 @@ const PluginInternals internals = {
     &RecalcRecord,
     &CompareRecords,
     &AddToSum,
+
+    &report::reportTableDescriptor,
+    &report::reportFormBlock,
+    &report::BuildColumnDefs,
 };
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "host/binding_table.h"
 #include "host/virtual_tables.h"
+#include "report/form_templates.h"
+#include "report/report_layout.h"
 #include "report/report_object.h"
 #include "shell/identity.h"
 
@@ -38,6 +40,11 @@ struct PluginInternals {
   int32_t (*recalcRecord)(ReportRecord* row);
   int (*compareRecords)(const ReportRecord* first, const ReportRecord* second);
   int32_t (*addToSum)(ReportRecord* sum, const ReportRecord* row);
+
+  // Report layout
+  TableDescriptor* reportTableDescriptor;
+  const report::ReportFormBlock* reportFormBlock;
+  void (*buildColumnDefs)();
 };
 
 inline constexpr char kPluginInternalsExport[] = "pm_test_internals";
