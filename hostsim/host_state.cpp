@@ -18,6 +18,16 @@ std::vector<LoggedCall> CallLog::CallsOf(uint16_t ordinal) const {
   return found;
 }
 
+std::string HostState::TextOf(uint16_t number) const {
+  const std::string* text = texts.Find(number);
+  return text != nullptr ? *text : std::string();
+}
+
+void HostState::ShowList(const TableDescriptor& table) {
+  listsShown.push_back(LayOutList(
+      table, reportList.RowBytes(), [this](uint16_t number) { return TextOf(number); }, handedFormBlock));
+}
+
 namespace {
 std::unique_ptr<HostState>& Instance() {
   static std::unique_ptr<HostState> state = std::make_unique<HostState>();

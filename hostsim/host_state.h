@@ -1,6 +1,7 @@
 // What the simulated host keeps between calls: the call log and the state its services own.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -11,6 +12,7 @@
 #include "hostsim/dialog_objects.h"
 #include "hostsim/host_memory.h"
 #include "hostsim/host_texts.h"
+#include "hostsim/list_view.h"
 #include "hostsim/report_list.h"
 #include "hostsim/report_period.h"
 #include "hostsim/stock_table.h"
@@ -59,6 +61,14 @@ struct HOSTSIM_API HostState {
   std::map<int16_t, std::string> warehouseNames;  // Mazovia, by warehouse number (52451)
   std::vector<ErrorMessage> errorMessages;
   HostTexts texts;
+  int16_t hostFlag = 0;                        // the flag whose address table events carry
+  std::array<uint32_t, 11> raisedArguments{};  // of the last event raised on table 127
+  std::vector<ListView> listsShown;            // what a person saw each time a list appeared (52092)
+
+  // Lays out a table's list from its descriptor, the rows the host holds and its texts.
+  void ShowList(const TableDescriptor& table);
+  // The Mazovia text of a host text number; empty when the host has none.
+  std::string TextOf(uint16_t number) const;
 };
 
 // The one host of the process; every session starts it afresh.

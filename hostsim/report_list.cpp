@@ -12,6 +12,11 @@ ReportList::ReportList() {
   descriptor.recordBuffer = buffer_.data();
 }
 
+void ReportList::Adopt(TableDescriptor* owners) {
+  adopted_ = owners;
+  if (owners != nullptr) owners->recordBuffer = buffer_.data();
+}
+
 HostList* ReportList::MakeObject(void* view, const void* callback) {
   const int32_t handle = kFirstHandle + static_cast<int32_t>(objects_.size());
   return &objects_.emplace_back(HostList{handle, view, callback, true});
@@ -36,6 +41,12 @@ std::vector<uint32_t> ReportList::RowPointers() {
   std::vector<uint32_t> pointers;
   for (Row& row : rows_) pointers.push_back(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(row.data())));
   return pointers;
+}
+
+std::vector<std::vector<uint8_t>> ReportList::RowBytes() const {
+  std::vector<std::vector<uint8_t>> bytes;
+  for (const Row& row : rows_) bytes.emplace_back(row.begin(), row.end());
+  return bytes;
 }
 
 }  // namespace hostsim

@@ -34,8 +34,12 @@ class HOSTSIM_API ReportList {
   ReportList(const ReportList&) = delete;
   ReportList& operator=(const ReportList&) = delete;
 
-  TableDescriptor descriptor{};
-  bool usable = true;  // what 22566 answers
+  TableDescriptor descriptor{};  // the host's own, until the table's owner hands over one
+  bool usable = true;            // what 22566 answers
+
+  // The owner's descriptor (34199) becomes the table's; the host keeps its record buffer in it.
+  void Adopt(TableDescriptor* owners);
+  TableDescriptor& Table() { return adopted_ != nullptr ? *adopted_ : descriptor; }
 
   HostList* MakeObject(void* view, const void* callback);
   void DestroyObject(HostList* object);
@@ -47,8 +51,10 @@ class HOSTSIM_API ReportList {
   const std::deque<Row>& Rows() const { return rows_; }
   // The rows as a table procedure receives them: one address per row.
   std::vector<uint32_t> RowPointers();
+  std::vector<std::vector<uint8_t>> RowBytes() const;
 
  private:
+  TableDescriptor* adopted_ = nullptr;
   Row buffer_{};
   std::deque<HostList> objects_;
   std::deque<Row> rows_;

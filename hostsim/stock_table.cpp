@@ -9,6 +9,7 @@ StockTable::StockTable() {
   descriptor.tableId = kTable;
   descriptor.recordSize = static_cast<int16_t>(StockRecord::kSize);
   descriptor.recordBuffer = buffer_.data();
+  descriptor.procedure = &StockTableOwnProcedure;
 }
 
 int32_t StockTable::Load(int32_t recordNo, const TableDescriptor* table) {

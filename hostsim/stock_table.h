@@ -7,6 +7,7 @@
 #include "host/table_records.h"
 #include "hostsim/api.h"
 #include "hostsim/stock_record.h"
+#include "hostsim/table_events.h"
 
 namespace hostsim {
 
@@ -21,7 +22,12 @@ class HOSTSIM_API StockTable {
   // recordSize is the test's to choose; recordBuffer always holds a whole record.
   TableDescriptor descriptor{};
   std::vector<StockRecord> records;
-  int32_t stopAt = -1;  // the load of this record number answers zero
+  int32_t stopAt = -1;      // the load of this record number answers zero
+  int32_t recordCount = 0;  // what an event's record-count argument points at
+
+  // The table's own procedure (the descriptor's until a hook replaces it) notes its calls here.
+  std::vector<ProcedureCall> ownProcedureCalls;
+  int32_t ownProcedureAnswer = 127;
 
   // Copies the record into the descriptor's record buffer; zero ends the caller's walk (the
   // record at stopAt, or a number outside the table).

@@ -29,6 +29,7 @@ int32_t ZARMAK_ordinal_34504(const void* formBlock) {
 }
 int32_t ZARMAK_ordinal_34199(TableDescriptor* descriptor, int32_t zero) {
   Host().handedDescriptor = descriptor;
+  Host().reportList.Adopt(descriptor);
   return Recorded(34199, descriptor, zero);
 }
 GlobalProc* ZARMAK_ordinal_34200() {

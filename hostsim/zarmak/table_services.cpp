@@ -9,7 +9,7 @@ using hostsim::Record;
 using hostsim::Recorded;
 
 namespace {
-bool IsReportTable(const TableDescriptor* descriptor) { return descriptor == &Host().reportList.descriptor; }
+bool IsReportTable(const TableDescriptor* descriptor) { return descriptor == &Host().reportList.Table(); }
 }  // namespace
 
 extern "C" {
@@ -20,12 +20,16 @@ int32_t ZARMAK_ordinal_33197(int32_t value) { return Recorded(33197, value); }
 int32_t ZARMAK_ordinal_51425(int32_t table, TableDescriptor** descriptor, char* buffer, int32_t zero) {
   Record(51425, table, descriptor, buffer, zero);
   if (table != hostsim::ReportList::kTable) return 0;
-  *descriptor = &Host().reportList.descriptor;
+  *descriptor = &Host().reportList.Table();
   std::memcpy(buffer, hostsim::kReportTableText, sizeof hostsim::kReportTableText);
   return 1;
 }
+// The report list appears: the host keeps what a person sees of it.
 int32_t ZARMAK_ordinal_52092(int32_t table, char* buffer, TableDescriptor* descriptor) {
-  return Recorded(52092, table, buffer, descriptor);
+  Record(52092, table, buffer, descriptor);
+  if (descriptor == nullptr) return 0;
+  Host().ShowList(*descriptor);
+  return 1;
 }
 int32_t ZARMAK_ordinal_52518(int16_t* hostFlag, uint32_t cardRef1, uint32_t cardRef2) {
   return Recorded(52518, hostFlag, cardRef1, cardRef2);

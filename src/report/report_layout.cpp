@@ -5,6 +5,7 @@
 
 #include "host/host_call.h"
 #include "report/report_record.h"
+#include "report/report_window.h"
 #include "text/mazovia.h"
 
 namespace report {
@@ -129,7 +130,7 @@ constinit TableDescriptor reportTableDescriptor = {
     .cursorRow = 0,
     .host92 = {},
     .keyBarCode = {'O', 'N'},  // the key bar's form code
-    .procedure = nullptr,
+    .procedure = &ReportTableProc,
     .host108 = 0,
     .titleSource = kReportTitle.bytes,
     .columnDefsSource = &columnDefTable[0].column,  // the table's first byte, as an address constant

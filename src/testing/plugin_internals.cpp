@@ -57,6 +57,11 @@ const PluginInternals internals = {
     &report::reportTableDescriptor,
     &report::reportFormBlock,
     &report::BuildColumnDefs,
+    &report::Table127Proc,
+    &report::ReportTableProc,
+    &report::previousTable127Proc,
+    report::periodRecord,
+    &report::RefreshPeriodTitle,
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "report/form_templates.h"
 #include "report/report_layout.h"
 #include "report/report_object.h"
+#include "report/report_window.h"
 #include "shell/identity.h"
 
 struct PluginInternals {
@@ -45,6 +46,13 @@ struct PluginInternals {
   TableDescriptor* reportTableDescriptor;
   const report::ReportFormBlock* reportFormBlock;
   void (*buildColumnDefs)();
+
+  // Report window
+  TableProc table127Proc;
+  TableProc reportTableProc;
+  TableProc* previousTable127Proc;
+  const uint8_t* periodRecord;
+  void (*refreshPeriodTitle)(TableDescriptor* table);
 };
 
 inline constexpr char kPluginInternalsExport[] = "pm_test_internals";

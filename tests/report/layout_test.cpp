@@ -56,6 +56,7 @@ const DescriptorValue kDescriptorValues[] = {
     {108, 4, 0},
 };
 
+constexpr size_t kProcedure = 104;
 constexpr size_t kTitleSource = 112;
 constexpr size_t kColumnDefsSource = 116;
 constexpr size_t kColumnAttrsSource = 120;
@@ -136,6 +137,7 @@ TEST(ReportLayout, DescriptorHoldsItsValueAtEveryOffset) {
   }
   const char title[] = "Ruch towar\xA2w z przeliczaniem";
   EXPECT_EQ(BytesAt(AddressAt(plugin, kTitleSource), sizeof title), BytesAt(title, sizeof title));
+  EXPECT_EQ(AddressAt(plugin, kProcedure), reinterpret_cast<const void*>(plugin->reportTableProc));
 }
 
 TEST(ReportLayout, ColumnArraysHoldEveryColumnAndTheWordArraysEndInZero) {
