@@ -212,6 +212,17 @@ TEST_F(ReportListTest, TheLimitFollowsTheTablesCursorAndTheCardThePluginsDescrip
   EXPECT_EQ(host.log.CallsOf(52518).at(0).words[1], 11u);  // row A: the plug-in's own cursor
 }
 
+TEST_F(ReportListTest, ARowWithoutAnAddressIsNotTouched) {
+  uint32_t rows[] = {0};
+  int32_t count = 1;
+  PutCursorOn(0);
+  for (int32_t event : {2004, static_cast<int32_t>(0xFFFF8600)}) {
+    EXPECT_EQ(plugin->reportTableProc(event, 0, &count, rows, 0, &host.reportList.Table(), 0, 0, 0, 16, &host.hostFlag),
+              0);
+  }
+  EXPECT_TRUE(host.log.CallsOf(52518).empty());
+}
+
 TEST_F(ReportListTest, FillInAndF4PutThePeriodIntoTheTitle) {
   const std::string title =
       "Ruch towarów z przeliczaniem za okres \x02"
@@ -251,7 +262,7 @@ TEST_F(ReportListTest, WithoutATitleBlockTheListHasNoTitleRatherThanAStaleOne) {
   host.memory.FailAllocation(1);
   host.log.Clear();
   EXPECT_EQ(hostsim::RaiseOnReportList(2001), 0);
-  EXPECT_EQ(plugin->reportTableDescriptor->title, nullptr);
+  EXPECT_EQ(Get(plugin->reportTableDescriptor->title), nullptr);
   EXPECT_EQ(host.memory.LiveBlocks(), 0u);
   EXPECT_TRUE(host.log.CallsOf(32008).empty());
 }
