@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "host/calling_conventions.h"
+#include "host/key_codes.h"
 #include "host/table_records.h"
 #include "report/report_record.h"
 
@@ -15,8 +16,8 @@ namespace report {
 inline constexpr int32_t kEventBuildReport = 231;
 inline constexpr int32_t kEventFillIn = 2001;
 inline constexpr int32_t kEventFieldChanged = 2004;
-inline constexpr int32_t kEventKeyF4 = 0x3E00;
-inline constexpr int32_t kEventKeyF12 = static_cast<int16_t>(0x8600);
+inline constexpr int32_t kEventKeyF4 = static_cast<int16_t>(host::kKeyF4);
+inline constexpr int32_t kEventKeyF12 = static_cast<int16_t>(host::kKeyF12);
 // The one column the user edits: its field number arrives with event 2004.
 inline constexpr uint16_t kShortageLimitField = 16;
 
