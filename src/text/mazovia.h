@@ -1,5 +1,6 @@
 // Mazovia, the host's 8-bit code page for Polish. Sources are UTF-8; a literal written with the
-// _mazovia suffix ("Błąd"_mazovia) is converted while compiling, so the binary holds Mazovia.
+// _mazovia suffix ("Błąd"_mazovia) is converted while compiling, so the binary holds Mazovia, and
+// names a constant of static storage, so its text outlives any expression that uses it.
 #pragma once
 
 #include <cstddef>
@@ -88,11 +89,24 @@ inline std::string MazoviaToUtf8(std::string_view mazovia) {
 
 }  // namespace text
 
-template <text::Utf8Literal Literal>
-consteval auto operator""_mazovia() {
-  text::MazoviaText<text::MazoviaLength<Literal>() + 1> result{};
+namespace text {
+
+template <Utf8Literal Literal>
+consteval auto ConvertedLiteral() {
+  MazoviaText<MazoviaLength<Literal>() + 1> result{};
   size_t next = 0;
-  text::ConvertUtf8(Literal.bytes, sizeof Literal.bytes - 1, [&](char byte) { result.bytes[next++] = byte; });
+  ConvertUtf8(Literal.bytes, sizeof Literal.bytes - 1, [&](char byte) { result.bytes[next++] = byte; });
   result.bytes[next] = '\0';
   return result;
+}
+
+// One constant per literal, so that a pointer to its text stays valid for the program's life.
+template <Utf8Literal Literal>
+inline constexpr auto kMazoviaLiteral = ConvertedLiteral<Literal>();
+
+}  // namespace text
+
+template <text::Utf8Literal Literal>
+consteval const auto& operator""_mazovia() {
+  return text::kMazoviaLiteral<Literal>;
 }

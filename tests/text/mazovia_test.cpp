@@ -14,11 +14,20 @@ TEST(Mazovia, EveryPolishLetterTakesItsCodePageByte) {
 }
 
 TEST(Mazovia, AsciiAndMarkupBytesStayAsTheyAre) {
-  constexpr auto text = "Błąd\n\x02x\x01 \x05"
-                        "F4\x01"_mazovia;
-  EXPECT_EQ(std::string(text.c_str()), "B\x92\x86\x64\n\x02x\x01 \x05"
-                                       "F4\x01");
+  constexpr auto text =
+      "Błąd\n\x02x\x01 \x05"
+      "F4\x01"_mazovia;
+  EXPECT_EQ(std::string(text.c_str()),
+            "B\x92\x86\x64\n\x02x\x01 \x05"
+            "F4\x01");
   static_assert(sizeof(text.bytes) == 14);  // 13 characters and the NUL
+}
+
+TEST(Mazovia, ALiteralsTextOutlivesTheExpressionThatNamedIt) {
+  const char* kept = "Cukier biały"_mazovia;
+  const char* again = "Cukier biały"_mazovia;
+  EXPECT_EQ(kept, again);  // one constant per literal, not a temporary per use
+  EXPECT_STREQ(kept, "Cukier bia\x92y");
 }
 
 TEST(Mazovia, ConvertsBackToUtf8ForPeople) {

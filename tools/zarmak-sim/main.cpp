@@ -1,12 +1,16 @@
 // zarmak-sim: the simulated host as a command-line program. It loads the plug-in the way the
-// host does and shows what the load did: the plug-in's identity and its host binding.
+// host does, shows what the load did (the plug-in's identity and its host binding), and on a
+// host with every service runs the report over a sample stock table and shows its list.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "host/service_catalogue.h"
 #include "hostsim/host_session.h"
+#include "hostsim/host_state.h"
+#include "hostsim/table_events.h"
 #include "testing/plugin_internals.h"
+#include "tools/zarmak-sim/sample_stock.h"
 
 namespace {
 
@@ -64,6 +68,32 @@ void PrintBinding(const PluginInternals& plugin) {
   std::printf("\n");
 }
 
+void PrintList(const hostsim::ListView& view) {
+  std::printf("  %s\n", view.title.c_str());
+  for (const std::string& line : view.headerLines) std::printf("  %s\n", line.c_str());
+  for (const std::string& row : view.rows) std::printf("  %s\n", row.c_str());
+  std::printf("  %s\n", view.keyBar.c_str());
+}
+
+// The report as the host meets it: event 231 on table 127, then the period (event 2001).
+void RunReport(const PluginInternals& plugin) {
+  hostsim::HostState& host = hostsim::Host();
+  // What initialisation does (not built yet): the host is handed the report table and its
+  // forms, and table 127's procedure is hooked.
+  host.handedFormBlock = reinterpret_cast<const uint8_t*>(plugin.reportFormBlock);
+  host.reportList.Adopt(plugin.reportTableDescriptor);
+  *plugin.previousTable127Proc = host.stock.descriptor.procedure;
+  host.stock.descriptor.procedure = plugin.table127Proc;
+  zarmak_sim::FillSampleStock(host);
+
+  hostsim::RaiseOnStockTable(231);
+  std::printf("\nReport list after event 231 on table 127 (%zu stock records)\n", host.stock.records.size());
+  PrintList(host.listsShown.back());
+  hostsim::RaiseOnReportList(2001);
+  host.ShowList(host.reportList.Table());
+  std::printf("\nTitle after event 2001\n  %s\n", host.listsShown.back().title.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,5 +124,10 @@ int main(int argc, char** argv) {
   PrintIdentity(*internals(), session);
   std::printf("\n");
   PrintBinding(*internals());
+  if (internals()->missingOrdinals->count == 0) {
+    RunReport(*internals());
+  } else {
+    std::printf("\nThe report needs a host with every service.\n");
+  }
   return 0;
 }
