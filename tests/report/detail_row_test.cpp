@@ -139,9 +139,13 @@ TEST_F(DetailRowTest, FailedResizeTellsTheUserAndKeepsTheStoreAsItWas) {
 
   EXPECT_EQ(Add(Qualifying().Quantity(StockQuantity::Shortage, -2), 1), 0);
   ASSERT_EQ(host.errorMessages.size(), 1u);
-  EXPECT_EQ(host.errorMessages[0].title, "Błąd"_mazovia.c_str());
+  EXPECT_EQ(host.errorMessages[0].title,
+            "B\x92\x86"
+            "d");  // Mazovia ł, ą
   EXPECT_EQ(host.errorMessages[0].text,
-            "Błąd podczas alokowania pamięci w DodajRekord!\nOperacja niekompletna!"_mazovia.c_str());
+            "B\x92\x86"
+            "d podczas alokowania pami\x91"
+            "ci w DodajRekord!\nOperacja niekompletna!");
   EXPECT_EQ(host.errorMessages[0].kind, 1);
   EXPECT_EQ(report->Records, block);
   EXPECT_EQ(report->RecordCount, 1);
