@@ -50,8 +50,7 @@ struct HOSTSIM_API HostState {
   int32_t featureAnswer = 0;  // what the feature query (export 30006) answers
   GxRpcCtx* contextChainHead = nullptr;
   GlobalProc globalProcedure = nullptr;
-  const uint8_t* handedFormBlock = nullptr;     // what the plug-in gave 34504
-  TableDescriptor* handedDescriptor = nullptr;  // what the plug-in gave 34199
+  const uint8_t* handedFormBlock = nullptr;  // what the plug-in gave 34504
   ReportPeriod period;
 
   HostMemory memory;

@@ -28,7 +28,6 @@ int32_t ZARMAK_ordinal_34504(const void* formBlock) {
   return Recorded(34504, formBlock);
 }
 int32_t ZARMAK_ordinal_34199(TableDescriptor* descriptor, int32_t zero) {
-  Host().handedDescriptor = descriptor;
   Host().reportList.Adopt(descriptor);
   return Recorded(34199, descriptor, zero);
 }

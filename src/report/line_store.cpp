@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int32_t kWarehouseCodeChars = 16;
-constexpr int32_t kItemNameChars = 120;
-constexpr int32_t kExtraTextChars = 25;
 constexpr int32_t kPriceHundredths = 100;
 
 void ReportAllocationFailure() {
@@ -35,8 +32,8 @@ void FillIndex(const SourceRecord& source, ReportRecord& row) {
 
 void FillDetailRow(const SourceRecord& source, ReportRecord& row) {
   std::memset(&row, 0, sizeof row);
-  host::Call<52161>(row.WarehouseCode, source.warehouseCode, kWarehouseCodeChars);
-  host::Call<52161>(row.ItemName, source.itemName, kItemNameChars);
+  host::Call<52161>(row.WarehouseCode, source.warehouseCode, report::kWarehouseCodeChars);
+  host::Call<52161>(row.ItemName, source.itemName, report::kItemNameChars);
   FillIndex(source, row);
   row.Qty1 = source.quantity174;
   row.Qty2 = source.quantity190;
@@ -49,7 +46,7 @@ void FillDetailRow(const SourceRecord& source, ReportRecord& row) {
   row.Qty8 = source.quantity278;
   row.Qty9 = source.quantity286;
   row.WarehouseNo = source.warehouseNo;
-  host::Call<52161>(row.ExtraText, source.extraText, kExtraTextChars);
+  host::Call<52161>(row.ExtraText, source.extraText, report::kExtraTextChars);
   row.CardRef1 = source.cardRef1;
   row.CardRef2 = source.cardRef2;
   row.ShortageLimit = report::kDefaultShortageLimit;

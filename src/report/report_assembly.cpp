@@ -7,11 +7,11 @@
 #include "host/slot_thunks.h"
 #include "report/record_order.h"
 #include "report/report_object.h"
+#include "report/report_table.h"
 #include "report/sum_rows.h"
 
 namespace {
 
-constexpr int32_t kReportTable = 4111;
 constexpr int32_t kFillAllFields = 255;
 
 // Non-zero in a record that goes into the report (its first card reference).
@@ -113,10 +113,9 @@ int32_t CRaportRozchodow::CollectRecords(TableDescriptor* source, uint32_t selec
 int32_t CRaportRozchodow::BuildList() {
   HostList* const list = host::Call<22562>(nullptr, nullptr, 0, 0, 0);
   int32_t cursor = 0;
-  TableDescriptor* table = nullptr;
-  char tableText[260] = {};
-  host::Call<51425>(kReportTable, &table, tableText, 0);
-  void* const view = host::Call<50516>(kReportTable, tableText, table, &cursor);
+  report::ReportTable reportTable;
+  TableDescriptor* const table = reportTable.descriptor;
+  void* const view = host::Call<50516>(report::kReportTable, reportTable.text, table, &cursor);
   HostList* const temporary = host::Call<22562>(view, ViewCallback(), 0, 0, 0);
   const int32_t usable = host::Call<22566>(host::Call<22564>(list, temporary));
   host::Call<22563>(temporary);

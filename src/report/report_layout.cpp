@@ -5,6 +5,7 @@
 
 #include "host/host_call.h"
 #include "report/report_record.h"
+#include "report/report_table.h"
 #include "report/report_window.h"
 #include "text/mazovia.h"
 
@@ -98,7 +99,7 @@ constexpr ColumnWords columnKindTable = MakeWords(&Column::kind);
 constexpr ColumnWords columnAttrTable = MakeWords(&Column::attributes);
 
 constinit TableDescriptor reportTableDescriptor = {
-    .tableId = 4111,
+    .tableId = kReportTable,
     .needFlags = 0x00FF,  // every working copy
     .recordSize = sizeof(ReportRecord),
     .recordBuffer = nullptr,

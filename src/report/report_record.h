@@ -36,6 +36,16 @@ struct ReportRecord {
 
 #pragma pack(pop)
 
+namespace report {
+
+// The most characters each text field takes; the field holds them and a NUL.
+inline constexpr int32_t kWarehouseCodeChars = sizeof(ReportRecord::WarehouseCode) - 1;
+inline constexpr int32_t kItemNameChars = sizeof(ReportRecord::ItemName) - 1;
+inline constexpr int32_t kIndexTextChars = sizeof(ReportRecord::IndexText) - 1;
+inline constexpr int32_t kExtraTextChars = sizeof(ReportRecord::ExtraText) - 1;
+
+}  // namespace report
+
 inline constexpr int32_t kReportRecordSize = 261;
 static_assert(sizeof(ReportRecord) == kReportRecordSize);
 static_assert(offsetof(ReportRecord, Reserved) == 0);

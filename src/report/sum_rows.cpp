@@ -12,16 +12,13 @@ namespace report {
 namespace {
 
 constexpr char kDashes[] = "----------------------------------------";
-constexpr int32_t kCodeChars = 16;
-constexpr int32_t kNameChars = 120;
-constexpr int32_t kIndexChars = 16;
 constexpr int32_t kWarehouseNameChars = 30;
 constexpr int32_t kWarehouseTable = 127;
 
 void WriteLabels(ReportRecord& row, const char* code, const char* name, const char* index) {
-  host::Call<52161>(row.WarehouseCode, code, kCodeChars);
-  host::Call<52161>(row.ItemName, name, kNameChars);
-  host::Call<52161>(row.IndexText, index, kIndexChars);
+  host::Call<52161>(row.WarehouseCode, code, kWarehouseCodeChars);
+  host::Call<52161>(row.ItemName, name, kItemNameChars);
+  host::Call<52161>(row.IndexText, index, kIndexTextChars);
 }
 
 // The warehouse's name as the host gives it, cut to its first 30 characters.
@@ -56,7 +53,7 @@ void NameSumRow(ReportRecord& sum) {
     std::snprintf(label, sizeof label, "----- %s -----", name);
   }
   std::memset(sum.ItemName, 0, sizeof sum.ItemName);
-  host::Call<52161>(sum.ItemName, static_cast<const char*>(label), kNameChars);
+  host::Call<52161>(sum.ItemName, static_cast<const char*>(label), kItemNameChars);
 }
 
 }  // namespace report

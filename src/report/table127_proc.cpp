@@ -2,13 +2,11 @@
 // goes on to the procedure table 127 had before.
 #include "host/host_call.h"
 #include "report/report_object.h"
+#include "report/report_table.h"
 #include "report/report_window.h"
 
 namespace report {
 namespace {
-
-constexpr int32_t kReportTable = 4111;
-constexpr size_t kTableTextSize = 260;
 
 void BuildReport(TableDescriptor* source, uint32_t selector, const int32_t* recordCount) {
   CRaportRozchodow report;
@@ -18,10 +16,8 @@ void BuildReport(TableDescriptor* source, uint32_t selector, const int32_t* reco
 void ShowReportList(int16_t* hostFlag) {
   host::Call<37996>();
   *hostFlag = 1;
-  TableDescriptor* reportTable = nullptr;
-  char tableText[kTableTextSize] = {};
-  host::Call<51425>(kReportTable, &reportTable, tableText, 0);
-  host::Call<52092>(kReportTable, tableText, reportTable);
+  ReportTable reportTable;
+  host::Call<52092>(kReportTable, reportTable.text, reportTable.descriptor);
   host::Call<33197>(-5);
 }
 
